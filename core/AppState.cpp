@@ -1,0 +1,5 @@
+#include "AppState.h"
+
+QuestionBank BankFile;
+ResultsStore Results;
+TicketRun CurrentRun;

@@ -1,0 +1,13 @@
+// TForm3: never shown; holds the 22 speedometer frames.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class TForm3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget *parent = nullptr);
+    // Frame n, 0..21: the needle at 5 x n.
+    QImage frame(int n) const;
+};
