@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QStringList splitBlockLines(const QByteArray &bytes)
@@ -53,6 +54,12 @@ void QuestionBank::open(const std::string &path, std::span<const QuestionIndexEn
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         raiseErrno(errno);
+    // A folder opens read-only too, but fails every read: refuse it here.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        raiseErrno(EISDIR);
+    }
     fd_ = fd;
     index_ = index;
 }
