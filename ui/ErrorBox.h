@@ -5,6 +5,12 @@
 #include <exception>
 #include <utility>
 
+// The box's object name, for finding it among the top-level widgets.
+inline constexpr char ErrorBoxName[] = "ErrorBox";
+
+// The application title: the caption of the error box.
+QString applicationTitle();
+
 // The message as shown: a full stop is appended when the last character's code is above '.'.
 QString errorBoxText(const QString &message);
 // Shows the box (error icon, OK, caption the application title); the event loop goes on.

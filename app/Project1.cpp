@@ -1,0 +1,70 @@
+#include "Project1.h"
+
+#include "ErrorBox.h"
+#include "Fonts.h"
+#include "Forms.h"
+#include "Pictures.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        showErrorBox(e);
+    } catch (...) {
+        showErrorBox(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+namespace {
+
+void destroyForms()
+{
+    // Reverse order of creation; the main window goes last and closes the bank.
+    delete Form4;
+    Form4 = nullptr;
+    delete Form3;
+    Form3 = nullptr;
+    delete Form1;
+    Form1 = nullptr;
+    delete Form2;
+    Form2 = nullptr;
+}
+
+} // namespace
+
+int Project1(int &argc, char **argv)
+{
+    // The arguments go to the toolkit only; the program reads none of its own.
+    TApplication application(argc, argv);
+    // The title also captions the error box. (Not the display name: that one would be
+    // appended to every other window's caption.)
+    QApplication::setApplicationName(QStringLiteral("Дорвиан"));
+    guarded([] { QApplication::setWindowIcon(Pictures::programIcon()); });
+    setUpFonts();
+    // Only the main window's close ends the program; hiding it for a run does not.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    int exitCode = 0;
+    const bool ran = guarded([&] {
+        Form2 = new TForm2;
+        if (Form2->startupAborted()) {
+            exitCode = Form2->startupExitCode();
+            return;
+        }
+        Form1 = new TForm1;
+        Form3 = new TForm3;
+        Form4 = new TForm4;
+        Form2->show();
+        exitCode = QApplication::exec();
+    });
+    destroyForms();
+    return ran ? exitCode : 1;
+}
