@@ -9,7 +9,32 @@
 #include "Unit3.h"
 #include "Unit4.h"
 
-TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    installEventFilter(this);
+}
+
+bool TApplication::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
+        return QApplication::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    auto *box = widget ? qobject_cast<QMessageBox *>(widget->window()) : nullptr;
+    if (!box)
+        return QApplication::eventFilter(watched, event);
+    const QString rule = QStringLiteral("---------------------------\n");
+    QString text = rule + box->windowTitle() + u'\n' + rule + box->text() + u'\n' + rule;
+    for (QAbstractButton *button : box->buttons())
+        text += button->text().remove(u'&') + QStringLiteral("   ");
+    text += u'\n' + rule;
+    QGuiApplication::clipboard()->setText(text);
+    return true;
+}
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {

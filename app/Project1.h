@@ -10,6 +10,11 @@ class TApplication : public QApplication {
 public:
     TApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
+
+protected:
+    // Ctrl+C in a message box copies its caption, text and buttons, as the
+    // system's own boxes do: a learner can paste an error into a report.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 // The whole program; returns its exit code.
