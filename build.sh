@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libjpeg62-turbo-dev
+  qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth openbox xdotool wmctrl xclip x11-utils imagemagick

@@ -12,6 +12,9 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
@@ -72,6 +75,11 @@ int Project1(int &argc, char **argv)
     // The title also captions the error box. (Not the display name: that one would be
     // appended to every other window's caption.)
     QApplication::setApplicationName(QStringLiteral("Дорвиан"));
+    // The toolkit's own words (the boxes' "Отмена", say) in Russian, like the rest.
+    QTranslator toolkitWords;
+    if (toolkitWords.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitWords);
     guarded([] { QApplication::setWindowIcon(Pictures::programIcon()); });
     setUpFonts();
     // Only the main window's close ends the program; hiding it for a run does not.

@@ -15,7 +15,8 @@ using namespace std::chrono;
 
 namespace {
 
-pid_t spawn(const std::vector<std::string> &args, const std::string &display, const std::string &dir = {}, int keepFd = -1)
+pid_t spawn(const std::vector<std::string> &args, const std::string &display, const std::string &dir = {},
+            const std::vector<std::string> &env = {})
 {
     const pid_t pid = ::fork();
     if (pid < 0)
@@ -24,12 +25,13 @@ pid_t spawn(const std::vector<std::string> &args, const std::string &display, co
         ::setpgid(0, 0);
         if (!display.empty())
             ::setenv("DISPLAY", display.c_str(), 1);
+        for (const auto &e : env)
+            ::putenv(const_cast<char *>(e.c_str()));
         if (!dir.empty() && ::chdir(dir.c_str()) != 0)
             ::_exit(127);
         const int devnull = ::open("/dev/null", O_RDWR);
         ::dup2(devnull, 0);
-        if (keepFd != 1)
-            ::dup2(devnull, 1);
+        ::dup2(devnull, 1);
         std::vector<char *> argv;
         for (const auto &a : args)
             argv.push_back(const_cast<char *>(a.c_str()));
@@ -73,7 +75,7 @@ std::string quote(const std::string &s)
 
 void pause(milliseconds ms) { std::this_thread::sleep_for(ms); }
 
-XSession::XSession()
+XSession::XSession(const std::string &screen)
 {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -87,7 +89,7 @@ XSession::XSession()
         ::dup2(devnull, 1);
         ::dup2(devnull, 2);
         const std::string fd = std::to_string(fds[1]);
-        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", nullptr);
+        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", nullptr);
         ::_exit(127);
     }
     ::close(fds[1]);
@@ -233,9 +235,9 @@ std::string XSession::copiedText(const std::string &window) const
     return {};
 }
 
-Program::Program(const XSession &session, const std::string &folder)
+Program::Program(const XSession &session, const std::string &folder, const std::vector<std::string> &extraEnv)
 {
-    pid_ = spawn({DORVIAN_PROGRAM}, session.display(), folder);
+    pid_ = spawn({DORVIAN_PROGRAM}, session.display(), folder, extraEnv);
 }
 
 Program::~Program()

@@ -13,7 +13,7 @@ struct WindowGeometry {
 
 class XSession {
 public:
-    XSession();
+    explicit XSession(const std::string &screen = "1280x1024x24");
     ~XSession();
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
@@ -47,7 +47,8 @@ private:
 // The program, started in a folder of its own.
 class Program {
 public:
-    Program(const XSession &session, const std::string &folder);
+    // extraEnv: NAME=value pairs for the toolkit (a scale factor, say).
+    Program(const XSession &session, const std::string &folder, const std::vector<std::string> &extraEnv = {});
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
