@@ -174,6 +174,20 @@ std::string XSession::waitWindow(const std::string &title, milliseconds timeout)
     return {};
 }
 
+std::string XSession::waitSized(const std::string &title, int width, int height, milliseconds timeout) const
+{
+    const auto deadline = steady_clock::now() + timeout;
+    do {
+        for (const auto &w : windows(title)) {
+            const WindowGeometry g = geometry(w);
+            if (g.width == width && g.height == height)
+                return w;
+        }
+        pause(100ms);
+    } while (steady_clock::now() < deadline);
+    return {};
+}
+
 bool XSession::waitNoWindow(const std::string &title, milliseconds timeout) const
 {
     const auto deadline = steady_clock::now() + timeout;

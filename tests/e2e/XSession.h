@@ -27,6 +27,9 @@ public:
     std::vector<std::string> windows(const std::string &title) const;
     // Waits for such a window; "" on time-out.
     std::string waitWindow(const std::string &title, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+    // Waits for a window with that title and exactly that client size; "" on time-out.
+    std::string waitSized(const std::string &title, int width, int height,
+                          std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
     bool waitNoWindow(const std::string &title, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     WindowGeometry geometry(const std::string &window) const;
 

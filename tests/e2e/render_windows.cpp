@@ -46,16 +46,7 @@ void shotAround(const XSession &x, const std::string &window, const std::string 
 
 std::string sized(const XSession &x, int width, int height, int scale = 1)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 20s;
-    while (std::chrono::steady_clock::now() < deadline) {
-        for (const auto &w : x.windows("Дорвиан")) {
-            const auto g = x.geometry(w);
-            if (g.width == width * scale && g.height == height * scale)
-                return w;
-        }
-        pause(100ms);
-    }
-    return {};
+    return x.waitSized("Дорвиан", width * scale, height * scale);
 }
 
 void results(const Folder &f, int everyTicket, bool mixed)

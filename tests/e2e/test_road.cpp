@@ -1,7 +1,7 @@
 // Whole runs in the real program, by keys and clicks from outside, checked in pl.dat.
 #include "Folder.h"
 #include "QuestionBank.h"
-#include "XSession.h"
+#include "ProgramTest.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,8 +10,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-XSession *session = nullptr;
 
 // Client-area points of the main window's controls.
 constexpr int LearningX = 460, LearningY = 380;
@@ -39,33 +37,9 @@ Answers answersOf(const std::string &dataDat, int ticket, int question)
     return a;
 }
 
-class Road : public ::testing::Test {
+class Road : public ProgramTest {
 protected:
-    static void SetUpTestSuite() { session = new XSession; }
-    static void TearDownTestSuite()
-    {
-        delete session;
-        session = nullptr;
-    }
-    XSession &x() { return *session; }
-
     void SetUp() override { folder.copyBank(); }
-
-    std::string waitSized(int width, int height)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + 20s;
-        while (std::chrono::steady_clock::now() < deadline) {
-            for (const auto &w : x().windows("Дорвиан")) {
-                const auto g = x().geometry(w);
-                if (g.width == width && g.height == height)
-                    return w;
-            }
-            pause(100ms);
-        }
-        return {};
-    }
-    std::string waitMain() { return waitSized(722, 448); }
-    std::string waitTicket() { return waitSized(718, 448); }
 
     void start()
     {

@@ -1,40 +1,12 @@
 // Start-up of the real program in a folder of its own, watched from outside.
 #include "Folder.h"
-#include "XSession.h"
+#include "ProgramTest.h"
 
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
 
 namespace {
-
-XSession *session = nullptr;
-
-class Startup : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { session = new XSession; }
-    static void TearDownTestSuite()
-    {
-        delete session;
-        session = nullptr;
-    }
-    XSession &x() { return *session; }
-
-    // The main window: titled like the error box, told apart by its size.
-    std::string waitMainWindow()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + 20s;
-        while (std::chrono::steady_clock::now() < deadline) {
-            for (const auto &w : x().windows("Дорвиан")) {
-                const auto g = x().geometry(w);
-                if (g.width == 722 && g.height == 448)
-                    return w;
-            }
-            pause(100ms);
-        }
-        return {};
-    }
-};
 
 std::vector<unsigned char> patterned(std::size_t n)
 {
@@ -45,6 +17,8 @@ std::vector<unsigned char> patterned(std::size_t n)
 }
 
 } // namespace
+
+using Startup = ProgramTest;
 
 TEST_F(Startup, WithoutTheBankOnlyTheWarningShowsAndTheProgramEnds)
 {
@@ -64,7 +38,7 @@ TEST_F(Startup, FirstStartCreatesZeroResultsBeforeTheMainWindowShows)
     Folder folder;
     folder.copyBank();
     Program program(x(), folder.path());
-    const std::string main = waitMainWindow();
+    const std::string main = waitMain();
     ASSERT_FALSE(main.empty()) << "the main window did not show";
     EXPECT_EQ(fileBytes(folder.file("pl.dat")), std::vector<unsigned char>(168, 0));
     x().key(main, "alt+F4");
@@ -79,7 +53,7 @@ TEST_F(Startup, ExistingResultsAreOnlyRead)
     const auto results = patterned(168);
     putBytes(folder.file("pl.dat"), results);
     Program program(x(), folder.path());
-    const std::string main = waitMainWindow();
+    const std::string main = waitMain();
     ASSERT_FALSE(main.empty());
     x().key(main, "alt+F4");
     EXPECT_EQ(program.waitExit(), 0);
@@ -104,7 +78,7 @@ TEST_F(Startup, ShortResultsFileIsReportedAndTheProgramRunsOn)
     ASSERT_FALSE(box.empty()) << "no error box";
     EXPECT_NE(x().copiedText(box).find("Read beyond end of file."), std::string::npos);
     x().key(box, "Return");
-    const std::string main = waitMainWindow();
+    const std::string main = waitMain();
     ASSERT_FALSE(main.empty()) << "start-up did not go on";
     x().key(main, "alt+F4");
     EXPECT_EQ(program.waitExit(), 0);
