@@ -26,7 +26,7 @@ public:
     // Item data role that holds a question row's AnswerMark.
     static constexpr int MarkRole = Qt::UserRole + 1;
 
-    // Controls, by their design names.
+    // Controls, public so that tests can reach them by name.
     QLabel *Label6 = nullptr;        // exam clock
     QLabel *Label5 = nullptr;        // notice line
     QToolButton *SpeedButton1 = nullptr; // help

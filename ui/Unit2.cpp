@@ -131,7 +131,7 @@ void TForm2::createControls()
     Image1->setGeometry(588, 0, 133, 209);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setAccessibleName(QStringLiteral("Разрешённая скорость"));
-    // The design hint; hints are off in this window, so it only serves screen readers.
+    // Its hint; hints are off in this window, so the text only serves screen readers.
     Image1->setAccessibleDescription(
         QStringLiteral("Скорость, которая Вам разрешена при управлении автомобилем"));
     guarded([this] { Image1->setPixmap(QPixmap::fromImage(Pictures::speedometerFrame(0))); });
