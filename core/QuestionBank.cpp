@@ -47,18 +47,20 @@ void QuestionBank::open(const std::string &path, std::span<const QuestionIndexEn
     if (index.size() != static_cast<std::size_t>(QuestionCount))
         throw AppError("The question index must hold 800 entries");
     close();
-    // The bank is only ever read: a write-protected data.dat must work.
+    // The bank is only ever read: a write-protected data.dat must work. O_NONBLOCK keeps
+    // a pipe named data.dat from hanging the open; it means nothing for a plain file.
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         raiseErrno(errno);
-    // A folder opens read-only too, but fails every read: refuse it here.
+    // A folder or a device opens too, but is no bank: refuse it here rather than at
+    // every question.
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        raiseErrno(EISDIR);
+        throw InOutError(IoCode::AccessDenied);
     }
     fd_ = fd;
     index_ = index;

@@ -282,12 +282,7 @@ void TForm2::FormCreate()
     // Without its bank the program can only fail at every question and every save,
     // so a bank that cannot be opened stops it like a missing one, before any window
     // shows and before pl.dat is touched.
-    const bool opened = guarded([&] {
-        // A directory or a device named data.dat is no bank (and a pipe would block the open).
-        if (!bank.isFile())
-            throw InOutError(IoCode::AccessDenied);
-        BankFile.open("data.dat", QuestionIndex);
-    });
+    const bool opened = guarded([&] { BankFile.open("data.dat", QuestionIndex); });
     if (!opened) {
         startupAborted_ = true;
         startupExitCode_ = 1;

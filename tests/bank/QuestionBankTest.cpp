@@ -288,3 +288,19 @@ TEST(QuestionBank, OpensAWriteProtectedFileAndReportsAMissingOne)
     std::vector<QuestionIndexEntry> shortIndex(fixture.index().begin(), fixture.index().end() - 1);
     EXPECT_THROW(missing.open(fixture.path(), shortIndex), AppError);
 }
+
+TEST(QuestionBank, RefusesAFolderOrAPipeNamedLikeTheBankWithoutBlocking)
+{
+    FixtureBank fixture;
+    fixture.write();
+    const std::string folder = fixture.path() + ".d";
+    const std::string pipe = fixture.path() + ".fifo";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    QuestionBank bank;
+    EXPECT_EQ(errorText([&] { bank.open(folder, fixture.index()); }), "File access denied");
+    EXPECT_EQ(errorText([&] { bank.open(pipe, fixture.index()); }), "File access denied");
+    EXPECT_FALSE(bank.isOpen());
+    ::rmdir(folder.c_str());
+    ::unlink(pipe.c_str());
+}
