@@ -2,37 +2,20 @@
 #pragma once
 
 #include "BankCompiler.h"
+#include "JpegEncode.h"
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
-#include <QPainter>
 #include <QString>
 
 namespace banktest {
 
 inline QByteArray makeJpeg(int width = 40, int height = 24, bool progressive = false, int quality = 80)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(30, 90, 200));
-    {
-        QPainter p(&image);
-        p.fillRect(0, 0, width / 2, height / 2, QColor(220, 40, 40));
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(quality);
-    writer.setProgressiveScanWrite(progressive);
-    if (!writer.write(image))
-        return {};
-    return bytes;
+    return encodeJpeg(samplePicture(width, height), quality, progressive);
 }
 
 // Offset of the first byte of the segment whose marker is 0xFF marker, or -1.

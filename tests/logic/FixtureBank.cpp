@@ -1,9 +1,9 @@
 #include "FixtureBank.h"
 
+#include "JpegEncode.h"
+
 #include <QFile>
 #include <QStringEncoder>
-#include <cstdlib>
-#include <jpeglib.h>
 #include <stdexcept>
 #include <vector>
 
@@ -33,35 +33,7 @@ SourceQuestion FixtureBank::generated(int ticket, int question)
 
 QByteArray FixtureBank::jpeg(int width, int height)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char *out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = static_cast<JDIMENSION>(width);
-    cinfo.image_height = static_cast<JDIMENSION>(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 80, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < width; ++x) {
-            row[3 * x] = static_cast<unsigned char>(x * 20);
-            row[3 * x + 1] = static_cast<unsigned char>(cinfo.next_scanline * 40);
-            row[3 * x + 2] = 128;
-        }
-        JSAMPROW p = row.data();
-        jpeg_write_scanlines(&cinfo, &p, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char *>(out), static_cast<qsizetype>(size));
-    std::free(out);
-    return bytes;
+    return encodeJpeg(samplePicture(width, height));
 }
 
 QByteArray FixtureBank::cp1251(const QString &text)
